@@ -62,6 +62,10 @@ void JsonWriter::value(std::string_view key, double number) {
         out_ << "null";
         return;
     }
+    if (number == std::trunc(number) && std::fabs(number) < 1e15) {
+        out_ << static_cast<long long>(number);  // whole numbers read better without an exponent
+        return;
+    }
     char buf[32];
     const auto result = std::to_chars(buf, buf + sizeof buf, number);
     out_.write(buf, result.ptr - buf);
