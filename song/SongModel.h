@@ -46,6 +46,7 @@ struct SongModel {
     int32_t SyllableIndex = 0;                   ///< where the lyric display stands
     std::vector<std::string> LyricLines{1};      ///< the lyric text, one string per display line
     std::array<ChannelRecord, kChannelCount> Channels{};  ///< index 0..15 = MIDI channels 1..16
+    double LyricsWindowScale = 1;        ///< lyrics window's box width ÷ main lyric box width
     std::optional<int> LyricTrack;       ///< index of the lyric track; empty when all tracks were merged
     TextEncoding Encoding = TextEncoding::Windows1252;  ///< how the song's texts were decoded
 };
