@@ -2,9 +2,15 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDesktopServices>
+#include <QDir>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
+#include <QUrl>
+#include <QWindow>
 
 #include "AboutWindow.h"
 #include "BeatIndicator.h"
@@ -14,10 +20,19 @@
 #include "LyricsWindow.h"
 #include "MidiService.h"
 #include "SettingsAccess.h"
+#include "ProgressMarker.h"
 #include "ShapeWidget.h"
+#include "SkinButtons.h"
+#include "SkinFace.h"
 #include "StatusTimers.h"
 #include "TitleDisplay.h"
 #include "Transport.h"
+
+// The skin's pictures are compiled into this library; a static library must ask for them.
+static void initSkinResources() {
+    Q_INIT_RESOURCE(skin);
+    Q_INIT_RESOURCE(icons);
+}
 
 namespace cantorino {
 namespace {
@@ -33,10 +48,15 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, const Q
 
 MainWindow::MainWindow(MidiService& service, const SettingsAccess& settings, CommandLine commandLine,
                        QWidget* parent)
-    : QWidget(parent), service_(service), settings_(settings), commandLine_(std::move(commandLine)) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), service_(service), settings_(settings),
+      commandLine_(std::move(commandLine)) {
+    initSkinResources();
     setObjectName("Form1");
     setWindowTitle("Cantorino");
+    setWindowIcon(QIcon(":/icons/cantorino.png"));
     setFixedSize(kSize);
+    setMouseTracking(true);
+    face_ = std::make_unique<SkinFace>();
     createControls();
     titles_ = std::make_unique<TitleDisplay>(controls_);
     status_ = std::make_unique<StatusTimers>(model_, state_, controls_);
@@ -46,14 +66,18 @@ MainWindow::MainWindow(MidiService& service, const SettingsAccess& settings, Com
     clock_ = std::make_unique<LyricClock>(service_, model_, state_, controls_, *transport_, *status_,
                                           [this] { NextSong(); });
     createCommandButtons();
+    createSkinControls();
     wire();
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::createControls() {
-    setStyleSheet("QWidget#Form1 { background: #1b232e; } QLabel { color: #d8e4f0; }"
-                  "QCheckBox { color: #d8e4f0; }");
+    setStyleSheet("QLabel { color: #cfe3f7; font-family: 'Liberation Sans'; font-size: 8pt; }"
+                  "QLabel#Label10_0 { color: #ffd54a; font-weight: bold; font-size: 9pt; }"
+                  "QLabel#Label2_1 { color: #7cf5a8; font-weight: bold; font-size: 11pt; }"
+                  "QLabel#Label2_0, QLabel#Label2_2 { color: #7cc8f5; }"
+                  "QLabel#Label25, QLabel#Label26, QLabel#Label20 { color: #9fc3e6; }");
     controls_.window = this;
     controls_.Picture4 = new LyricBox(this);
     controls_.Picture4->setObjectName("Picture4");
@@ -78,10 +102,9 @@ void MainWindow::createControls() {
     controls_.Label9 = label(this, "Label9", "0/0", QRect(486, 534, 40, 14));
     controls_.Label4 = label(this, "Label4", "00:00", QRect(246, 555, 54, 14));
     controls_.Label8 = label(this, "Label8", "0 %", QRect(528, 555, 46, 14));
-    auto* knob = new QLabel(this);
+    auto* knob = new ProgressMarker(QPixmap(":/skin/Image3.png"), this);
     knob->setObjectName("Image3");
     knob->setGeometry(306, 554, 17, 13);
-    knob->setStyleSheet("background: #ffd54a; border-radius: 3px;");
     knob->setEnabled(false);
     controls_.Image3 = knob;
 
@@ -90,10 +113,6 @@ void MainWindow::createControls() {
     Check5->setGeometry(448, 282, 16, 16);
     controls_.Check5 = Check5;
     label(this, "Label20", "Auto-Skip", QRect(466, 282, 70, 14));
-    Label25 = new ClickableLabel("Info", this);
-    Label25->setObjectName("Label25");
-    Label25->setToolTip("Informazione");
-    Label25->setGeometry(681, 12, 30, 14);
     const char* statusTexts[3] = {"Master", "00", "Volume"};
     const QPoint statusPlaces[3] = {{618, 315}, {717, 336}, {618, 339}};
     for (int i = 0; i < 3; ++i)
@@ -134,6 +153,69 @@ void MainWindow::createCommandButtons() {
     lyricsWindow_->setKeys(std::move(keys));
 }
 
+void MainWindow::createSkinControls() {
+    Label25 = new ClickableLabel("Info", this);
+    Label25->setObjectName("Label25");
+    Label25->setToolTip("Informazione");
+    Label25->setGeometry(681, 12, 30, 14);
+    Label25->setAlignment(Qt::AlignCenter);
+    Label26 = new ClickableLabel("File d'aiuto", this);
+    Label26->setObjectName("Label26");
+    Label26->setToolTip("Clicca per il file d'aiuto");
+    Label26->setGeometry(240, 282, 72, 14);
+    Label13 = new ClickableLabel({}, this);
+    Label13->setObjectName("Label13");
+    Label13->setGeometry(720, 9, 31, 19);
+
+    SkinActions actions;
+    actions.PreviousSong = [this] { PreviousSong(); };
+    actions.FirstList = [this] { FirstList(); };
+    actions.NextSong = [this] { NextSong(); };
+    actions.startWindowMove = [this] {
+        if (windowHandle()) windowHandle()->startSystemMove();
+    };
+    actions.repaintFace = [this] { update(); };
+    skinButtons_ = std::make_unique<SkinButtons>(*face_, service_, model_, state_, controls_, *transport_, Label2[1],
+                                                 Label2[2], SkinButtonsEnabled, std::move(actions));
+    auto* marker = static_cast<ProgressMarker*>(controls_.Image3);
+    connect(marker, &ProgressMarker::pressed, this, [this](QPoint p) { skinButtons_->MarkerPress(p); });
+    connect(marker, &ProgressMarker::moved, this,
+            [this](QPoint p, Qt::MouseButtons b) { skinButtons_->MarkerMove(p, b); });
+    connect(marker, &ProgressMarker::released, this, [this] { skinButtons_->MarkerRelease(); });
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, face_->image());
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    skinButtons_->Press(event->position().toPoint(), event->button());
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
+    skinButtons_->Release(event->position().toPoint(), event->button());
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+    skinButtons_->Move(event->position().toPoint(), event->buttons());
+}
+
+void MainWindow::openHelp() {
+    // The help text is looked for in the current folder first, then beside the program
+    // and where it is installed.
+    const QStringList places = {QDir::currentPath(), QCoreApplication::applicationDirPath(),
+                                QCoreApplication::applicationDirPath() + "/../share/cantorino"};
+    for (const QString& folder : places) {
+        const QString path = QDir(folder).filePath("Cantorino.txt");
+        if (QFile::exists(path)) {
+            QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+            return;
+        }
+    }
+    showNotice("File d'aiuto non trovato: Cantorino.txt");
+}
+
 void MainWindow::wire() {
     connect(Timer1, &QTimer::timeout, this, [this] { clock_->Tick(); });
     connect(Timer2, &QTimer::timeout, this, [this] { status_->BounceBall(); });
@@ -143,6 +225,8 @@ void MainWindow::wire() {
         lyricsWindow_->raise();
     });
     connect(Label25, &ClickableLabel::clicked, about_, &AboutWindow::showCredits);
+    connect(Label26, &ClickableLabel::clicked, this, &MainWindow::openHelp);
+    connect(Label13, &ClickableLabel::clicked, this, &QWidget::showMinimized);
 }
 
 void MainWindow::Form_Load() {
@@ -190,7 +274,12 @@ void MainWindow::reportServiceProblems() {
         text = "Nessuna uscita audio trovata: i brani suonano senza audio.";
     if (text.isEmpty()) return;
     problemsReported_ = true;
+    showNotice(text);
+}
+
+void MainWindow::showNotice(const QString& text) {
     auto* box = new QMessageBox(QMessageBox::Warning, "Cantorino", text, QMessageBox::Ok, this);
+    box->setObjectName("Notice");
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();

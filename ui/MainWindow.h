@@ -17,6 +17,8 @@ namespace cantorino {
 
 class AboutWindow;
 class ClickableLabel;
+class SkinButtons;
+class SkinFace;
 class LyricClock;
 class LyricsWindow;
 class MidiService;
@@ -55,6 +57,8 @@ public:
     LyricsWindow& lyricsWindow() { return *lyricsWindow_; }
     /// The About window.
     AboutWindow& aboutWindow() { return *about_; }
+    /// The painted buttons and drags.
+    SkinButtons& skinButtons() { return *skinButtons_; }
     /// The controls the playback parts draw on.
     const PlaybackControls& controls() const { return controls_; }
 
@@ -65,12 +69,21 @@ public:
     /// Selects the first song of the playlist; nothing when a song came from the command line.
     void FirstList();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
 private:
     void createControls();
+    void createSkinControls();
+    void openHelp();
     void createCommandButtons();
     void wire();
     void selectSong(const QString& path);
     void reportServiceProblems();
+    void showNotice(const QString& text);
     QPushButton* commandButton(const char* name, const QString& caption, void (MainWindow::*action)());
     void command11();
     void command13();
@@ -94,9 +107,13 @@ private:
     QTimer* Timer4;  ///< plays the command-line song one second after start
     QCheckBox* Check5;       ///< "Auto-Skip"
     ClickableLabel* Label25;  ///< "Info": the About window
+    ClickableLabel* Label26;  ///< "File d'aiuto": the help text
+    ClickableLabel* Label13;  ///< minimise, over the painted button
     std::array<QLabel*, 3> Label2{};  ///< the status display: heading, value, name
     LyricsWindow* lyricsWindow_;
     AboutWindow* about_;
+    std::unique_ptr<SkinFace> face_;
+    std::unique_ptr<SkinButtons> skinButtons_;
     std::unique_ptr<TitleDisplay> titles_;
     std::unique_ptr<StatusTimers> status_;
     std::unique_ptr<Transport> transport_;

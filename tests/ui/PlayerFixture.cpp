@@ -23,9 +23,9 @@ QString PlayerFixture::writeSong(const QString& name, const SmfWriter& song) {
     return path;
 }
 
-SmfWriter PlayerFixture::fourLineSong() {
+SmfWriter PlayerFixture::fourLineSong(uint32_t tempoMicros) {
     SmfWriter w(480);
-    w.track().tempo(500000).timeSignature(3, 2);
+    w.track().tempo(tempoMicros).timeSignature(3, 2);
     auto& words = w.track().name("Words");
     const char* syllables[] = {"Al", "fa", "/Be", "ta", "/Gam", "ma", "/Del", "ta"};
     uint32_t tick = 480;

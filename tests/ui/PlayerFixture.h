@@ -22,7 +22,7 @@ protected:
     /// Writes a song and returns its path.
     QString writeSong(const QString& name, const SmfWriter& song);
     /// A song whose Words track holds lines A, B, C, D of two syllables each, one every 100 ticks.
-    static SmfWriter fourLineSong();
+    static SmfWriter fourLineSong(uint32_t tempoMicros = 500000);
     /// Sets the song to play and opens it through Play.
     void playSong(const QString& path);
 
