@@ -32,6 +32,7 @@
 static void initSkinResources() {
     Q_INIT_RESOURCE(skin);
     Q_INIT_RESOURCE(icons);
+    Q_INIT_RESOURCE(demo);
 }
 
 namespace cantorino {
@@ -73,11 +74,15 @@ MainWindow::MainWindow(MidiService& service, const SettingsAccess& settings, Com
 MainWindow::~MainWindow() = default;
 
 void MainWindow::createControls() {
-    setStyleSheet("QLabel { color: #cfe3f7; font-family: 'Liberation Sans'; font-size: 8pt; }"
+    // Only the window's own labels: dialogs opened over it keep the desktop's look.
+    setStyleSheet("QWidget#Form1 > QLabel { color: #cfe3f7; font-family: 'Liberation Sans'; font-size: 8pt; }"
                   "QLabel#Label10_0 { color: #ffd54a; font-weight: bold; font-size: 9pt; }"
                   "QLabel#Label2_1 { color: #7cf5a8; font-weight: bold; font-size: 11pt; }"
                   "QLabel#Label2_0, QLabel#Label2_2 { color: #7cc8f5; }"
-                  "QLabel#Label25, QLabel#Label26, QLabel#Label20 { color: #9fc3e6; }");
+                  "QLabel#Label25, QLabel#Label26, QLabel#Label20 { color: #9fc3e6; }"
+                  "QCheckBox#Check5::indicator { width: 11px; height: 11px; border: 1px solid #4ccdf7;"
+                  " border-radius: 2px; background: #0b0f16; }"
+                  "QCheckBox#Check5::indicator:checked { background: #4ccdf7; }");
     controls_.window = this;
     controls_.Picture4 = new LyricBox(this);
     controls_.Picture4->setObjectName("Picture4");
@@ -237,6 +242,8 @@ void MainWindow::Form_Load() {
         model_.SongPath = commandLine_.songPath.toStdString();
         titles_->GetTitles(commandLine_.songPath);
         Timer4->start();
+    } else {
+        selectDemoSong();
     }
     LastSongFolder = QCoreApplication::applicationDirPath();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -245,6 +252,15 @@ void MainWindow::Form_Load() {
     controls_.LyricsPicture1->Cls();
     SkinButtonsEnabled = true;
     state_.MidiLoader = service_.CreateLoader();
+}
+
+void MainWindow::selectDemoSong() {
+    // The demo song travels inside the program; the MIDI service reads songs from files.
+    const QString path = QDir(QString::fromStdString(SettingsAccess::GetTempFolder())).filePath("cantorino-demo.kar");
+    QFile::remove(path);
+    if (!QFile::copy(":/demo/fra_martino.kar", path)) return;
+    model_.SongPath = path.toStdString();
+    titles_->GetTitles(path);
 }
 
 void MainWindow::selectSong(const QString& path) {

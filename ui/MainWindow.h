@@ -82,6 +82,7 @@ private:
     void createCommandButtons();
     void wire();
     void selectSong(const QString& path);
+    void selectDemoSong();
     void reportServiceProblems();
     void showNotice(const QString& text);
     QPushButton* commandButton(const char* name, const QString& caption, void (MainWindow::*action)());
