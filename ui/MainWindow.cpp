@@ -75,11 +75,11 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::createControls() {
     // Only the window's own labels: dialogs opened over it keep the desktop's look.
-    setStyleSheet("QWidget#Form1 > QLabel { color: #cfe3f7; font-family: 'Liberation Sans'; font-size: 8pt; }"
-                  "QLabel#Label10_0 { color: #ffd54a; font-weight: bold; font-size: 9pt; }"
-                  "QLabel#Label2_1 { color: #7cf5a8; font-weight: bold; font-size: 11pt; }"
-                  "QLabel#Label2_0, QLabel#Label2_2 { color: #7cc8f5; }"
-                  "QLabel#Label25, QLabel#Label26, QLabel#Label20 { color: #9fc3e6; }"
+    setStyleSheet("#Form1 > QLabel { color: #cfe3f7; font-family: 'Liberation Sans'; font-size: 8pt; }"
+                  "#Form1 > QLabel#Label10_0 { color: #ffd54a; font-weight: bold; font-size: 9pt; }"
+                  "#Form1 > QLabel#Label2_1 { color: #7cf5a8; font-weight: bold; font-size: 11pt; }"
+                  "#Form1 > QLabel#Label2_0, #Form1 > QLabel#Label2_2 { color: #7cc8f5; }"
+                  "#Form1 > QLabel#Label25, #Form1 > QLabel#Label26, #Form1 > QLabel#Label20 { color: #9fc3e6; }"
                   "QCheckBox#Check5::indicator { width: 11px; height: 11px; border: 1px solid #4ccdf7;"
                   " border-radius: 2px; background: #0b0f16; }"
                   "QCheckBox#Check5::indicator:checked { background: #4ccdf7; }");
