@@ -96,6 +96,7 @@ bool Transport::OpenMusic() {
     state_.SongOpen = loaded ? -1 : 0;
     if (!loaded) showUnreadable();
     controls_.window->unsetCursor();
+    if (hooks_.SongOpened) hooks_.SongOpened();
     return loaded;
 }
 

@@ -19,6 +19,7 @@ struct TransportHooks {
     std::function<void()> ShowMixerStrip;     ///< show the channel table of the song just read
     std::function<void()> ClearMixerStrip;    ///< mixer strip back to the no-song state
     std::function<void()> Quit;               ///< end the program
+    std::function<void()> SongOpened;         ///< a song was loaded on the service
 };
 
 /// Opens, plays, pauses, stops, seeks and closes the current song on the MIDI service.

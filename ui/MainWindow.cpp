@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
@@ -63,6 +64,7 @@ MainWindow::MainWindow(MidiService& service, const SettingsAccess& settings, Com
     status_ = std::make_unique<StatusTimers>(model_, state_, controls_);
     TransportHooks hooks;
     hooks.Quit = [] { QApplication::exit(0); };
+    hooks.SongOpened = [this] { reportServiceProblems(); };
     transport_ = std::make_unique<Transport>(service_, model_, state_, controls_, settings_, std::move(hooks));
     clock_ = std::make_unique<LyricClock>(service_, model_, state_, controls_, *transport_, *status_,
                                           [this] { NextSong(); });
@@ -177,7 +179,8 @@ void MainWindow::createSkinControls() {
     actions.FirstList = [this] { FirstList(); };
     actions.NextSong = [this] { NextSong(); };
     actions.startWindowMove = [this] {
-        if (windowHandle()) windowHandle()->startSystemMove();
+        // Without a window manager that moves windows, follow the pointer ourselves.
+        if (!windowHandle() || !windowHandle()->startSystemMove()) move(QCursor::pos() - dragOffset_);
     };
     actions.repaintFace = [this] { update(); };
     skinButtons_ = std::make_unique<SkinButtons>(*face_, service_, model_, state_, controls_, *transport_, Label2[1],
@@ -195,6 +198,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
+    dragOffset_ = event->globalPosition().toPoint() - pos();
     skinButtons_->Press(event->position().toPoint(), event->button());
 }
 
@@ -305,7 +309,6 @@ void MainWindow::command11() {
     transport_->SeekStart();
     SkinButtonsEnabled = true;
     transport_->Play();
-    reportServiceProblems();
 }
 
 void MainWindow::command13() {
@@ -322,7 +325,6 @@ void MainWindow::command17() { transport_->PauseMusic(); }
 
 void MainWindow::command18() {
     transport_->Play();
-    reportServiceProblems();
 }
 
 void MainWindow::command21() { FirstList(); }

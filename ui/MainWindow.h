@@ -102,6 +102,7 @@ private:
     QString LastSongFolder;          ///< initial folder of the song dialog
     bool SkinButtonsEnabled = false;  ///< skin buttons react to presses only while set
     bool problemsReported_ = false;
+    QPoint dragOffset_;  ///< pointer position within the window at the last press
 
     QTimer* Timer1;  ///< lyric clock, 1 ms
     QTimer* Timer2;  ///< ball bounce

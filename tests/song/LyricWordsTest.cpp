@@ -2,19 +2,15 @@
 
 #include "LyricWords.h"
 #include "MidiFile.h"
+#include "ReadSong.h"
 #include "SmfWriter.h"
 #include "SongReader.h"
 
 using namespace cantorino;
 using cantorino::test::SmfWriter;
+using cantorino::test::readSong;
 
 namespace {
-
-SongModel read(const SmfWriter& w) {
-    SongModel m;
-    SongReader(m).ReadFile(MidiFile::parse(w.bytes()));
-    return m;
-}
 
 /// "text@line:column" for every record with text, to compare layouts at a glance.
 std::vector<std::string> layout(const SongModel& m) {
@@ -52,7 +48,7 @@ TEST(LyricWords, LinesAndColumns) {
     SmfWriter w(96);
     w.track().name("Words").text("Hel").text("lo").text("/wor").text("ld").text(" \\ ").text(" /abc")
         .text("\\  Next").text("@Tignored");
-    const SongModel m = read(w);
+    const SongModel m = readSong(w);
     EXPECT_EQ(m.LyricLines, (std::vector<std::string>{"Hello", "world", " /abc", "Next"}));
     // " /abc" stays on its line, slash included; the lone backslash gives an empty record.
     EXPECT_EQ(layout(m), (std::vector<std::string>{"Hel@0:0", "lo@0:3", "wor@1:0", "ld@1:3", "@2:0",
@@ -63,7 +59,7 @@ TEST(LyricWords, LinesAndColumns) {
 TEST(LyricWords, LeadingLineMarkLeavesTheFirstLineEmpty) {
     SmfWriter w(96);
     w.track().name("Words").text("\\Twin").text("kle");
-    const SongModel m = read(w);
+    const SongModel m = readSong(w);
     EXPECT_EQ(m.LyricLines, (std::vector<std::string>{"", "Twinkle"}));
 }
 
@@ -73,7 +69,7 @@ TEST(LyricWords, TimesAreEventTicksAtTheFirstTempo) {
     // Controller events between syllables must not disturb the times.
     w.track().name("Words").at(96).text("la").control(0, 7, 100).control(0, 10, 64).at(0x60 + 96)
         .text("li").at(0x60 + 96 + 128).text("lo").endOfTrack();
-    const SongModel m = read(w);
+    const SongModel m = readSong(w);
     ASSERT_EQ(m.Syllables.size(), 6u);
     const auto& s = m.Syllables;
     EXPECT_DOUBLE_EQ(s[0].Time, 0);         // the track name at tick 0
@@ -93,7 +89,7 @@ TEST(LyricWords, OnsetOfEverySyllableIsTheTimeOfTheRecordBefore) {
     auto& words = w.track();
     words.at(37).text("first");  // the lyric data starts after tick 0
     for (uint32_t tick = 500; tick < 20000; tick += 333) words.at(tick).text("la");
-    const SongModel m = read(w);
+    const SongModel m = readSong(w);
     const MidiFile f = MidiFile::parse(w.bytes());
     const auto& events = f.tracks()[1].events;
     for (size_t i = 1; i < m.Syllables.size(); ++i)
@@ -103,7 +99,7 @@ TEST(LyricWords, OnsetOfEverySyllableIsTheTimeOfTheRecordBefore) {
 TEST(LyricWords, OnlyTextEventsGiveSyllables) {
     SmfWriter w(96);
     w.track().name("Words").lyric("sung").text("real").meta(0x06, "marker");
-    const SongModel m = read(w);
+    const SongModel m = readSong(w);
     EXPECT_EQ(m.LyricLines[0], "real");
     EXPECT_EQ(m.Syllables.size(), 5u);
     EXPECT_EQ(m.Syllables[2].Text, "");
@@ -112,14 +108,14 @@ TEST(LyricWords, OnlyTextEventsGiveSyllables) {
 TEST(LyricWords, TextsAreCutAtNulAndDecoded) {
     SmfWriter w(96);
     w.track().name("Words").text(std::string("Ci\0garbage", 10)).text("t\xE0");  // CP1252 à
-    SongModel m = read(w);
+    SongModel m = readSong(w);
     EXPECT_EQ(m.LyricLines[0], "Cit\xC3\xA0");
     EXPECT_EQ(m.Syllables[3].Length, 2);
     EXPECT_EQ(m.Encoding, TextEncoding::Windows1252);
 
     SmfWriter u(96);
     u.track().name("Words").text("ci\xC3\xA0").text("o");  // UTF-8 à
-    m = read(u);
+    m = readSong(u);
     EXPECT_EQ(m.Encoding, TextEncoding::Utf8);
     EXPECT_EQ(m.LyricLines[0], "ci\xC3\xA0o");
     EXPECT_EQ(m.Syllables[2].Length, 3);
@@ -131,7 +127,7 @@ TEST(LyricWords, WithoutALyricTrackAllTracksAreMergedInTime) {
     w.track().tempo(960000).at(20).text("c");
     w.track().at(10).text("a").at(20).text("d");
     w.track().at(15).text("b");
-    const SongModel m = read(w);
+    const SongModel m = readSong(w);
     EXPECT_FALSE(m.LyricTrack.has_value());
     EXPECT_EQ(m.LyricLines[0], "abcd");
     // tempo@0, a@10, b@15, c@20, d@20
@@ -142,7 +138,7 @@ TEST(LyricWords, WithoutALyricTrackAllTracksAreMergedInTime) {
 TEST(LyricWords, SongWithoutMetaEventsHasNoRecords) {
     SmfWriter w(96);
     w.track().noteOn(0, 60, 100);
-    const SongModel m = read(w);
+    const SongModel m = readSong(w);
     EXPECT_EQ(m.Syllables.size(), 1u);
     EXPECT_EQ(m.LyricLines.size(), 1u);
 }

@@ -3,27 +3,19 @@
 #include <cmath>
 
 #include "MidiFile.h"
+#include "ReadSong.h"
 #include "SmfWriter.h"
 #include "SongReader.h"
 
 using namespace cantorino;
 using cantorino::test::SmfWriter;
-
-namespace {
-
-SongModel read(const SmfWriter& w) {
-    SongModel m;
-    SongReader(m).ReadFile(MidiFile::parse(w.bytes()));
-    return m;
-}
-
-}  // namespace
+using cantorino::test::readSong;
 
 TEST(SongReader, TimingFromTheFirstTempoInFileOrder) {
     SmfWriter w(480);
     w.track().at(100).tempo(600000);
     w.track().tempo(400000);  // earlier in time but later in the file
-    const SongModel m = read(w);
+    const SongModel m = readSong(w);
     EXPECT_EQ(m.TempoMicros, 600000);
     EXPECT_EQ(m.TicksPerSixteenth, 120);
     EXPECT_FLOAT_EQ(m.TempoBpm, 100.0f);
@@ -33,7 +25,7 @@ TEST(SongReader, TimingFromTheFirstTempoInFileOrder) {
 TEST(SongReader, DefaultsWhenTheSongHasNoTempoOrDivision) {
     SmfWriter w(0);
     w.track().noteOn(0, 60, 100);
-    const SongModel m = read(w);
+    const SongModel m = readSong(w);
     EXPECT_EQ(m.TempoMicros, 500000);
     EXPECT_EQ(m.TicksPerSixteenth, 24);  // division 0 read as 96
     EXPECT_FLOAT_EQ(m.TempoBpm, 120.0f);
@@ -43,7 +35,7 @@ TEST(SongReader, DefaultsWhenTheSongHasNoTempoOrDivision) {
 TEST(SongReader, TempoBpmIsRoundedToTwoDecimals) {
     SmfWriter w(96);
     w.track().tempo(700000);  // 85.714285…
-    EXPECT_FLOAT_EQ(read(w).TempoBpm, 85.71f);
+    EXPECT_FLOAT_EQ(readSong(w).TempoBpm, 85.71f);
 }
 
 TEST(SongReader, ChannelsComeFromRealEventsOnly) {
@@ -59,7 +51,7 @@ TEST(SongReader, ChannelsComeFromRealEventsOnly) {
     t.control(2, 10, 0).noteOn(2, 60, 1);    // only pan 0: stays 0
     t.program(3, 7).control(3, 7, 50);        // no note: unused, its data ignored
     t.noteOn(4, 60, 0);                       // velocity 0 is a note-off
-    const SongModel m = read(w);
+    const SongModel m = readSong(w);
     const auto& c = m.Channels;
     EXPECT_EQ(c[0].ChannelNumber, 1);
     EXPECT_EQ(c[0].Program, 24);
@@ -82,7 +74,7 @@ TEST(SongReader, RunningStatusEventsAreSeen) {
     SmfWriter w(480);
     w.track().runningStatus().control(6, 7, 20).control(6, 10, 99).program(6, 3).program(6, 12)
         .noteOn(6, 60, 100).noteOn(6, 62, 100);
-    const SongModel m = read(w);
+    const SongModel m = readSong(w);
     EXPECT_EQ(m.Channels[6].ChannelNumber, 7);
     EXPECT_EQ(m.Channels[6].ChannelVolume, 20);
     EXPECT_EQ(m.Channels[6].ChannelBalance, 99);
@@ -92,7 +84,7 @@ TEST(SongReader, RunningStatusEventsAreSeen) {
 TEST(SongReader, ZeroVariablesClearsTheModelButKeepsPathDataAndTiming) {
     SmfWriter w(480);
     w.track().name("Words").tempo(400000).text("la").wait(10).text("la").noteOn(3, 50, 90);
-    SongModel m = read(w);
+    SongModel m = readSong(w);
     m.SongPath = "/songs/a.kar";
     m.SyllableIndex = 3;
     SongReader(m).ZeroVariables();
