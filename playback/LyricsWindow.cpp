@@ -32,6 +32,10 @@ LyricsWindow::LyricsWindow(const LyricBox* mainBox, QWidget* parent)
     : QWidget(parent, Qt::Window), mainBox_(mainBox) {
     setObjectName("Form2");
     setWindowTitle("Cantorino - Testo");
+    QPalette dark = palette();
+    dark.setColor(QPalette::Window, QColor(11, 15, 22));
+    setPalette(dark);
+    setAutoFillBackground(true);
     picture1_ = new LyricBox(this);
     picture1_->setObjectName("Picture1");
     picture1_->move(kBoxOffset, kBoxOffset);
@@ -57,7 +61,10 @@ void LyricsWindow::layoutBox() {
     shape1_->move(width() - 30, height() - 30);
 }
 
-void LyricsWindow::showEvent(QShowEvent*) { picture1_->setFocus(); }
+void LyricsWindow::showEvent(QShowEvent*) {
+    picture1_->setFocus();
+    Activate();  // also where no window manager reports the activation
+}
 
 void LyricsWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) Activate();

@@ -210,6 +210,13 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     skinButtons_->Move(event->position().toPoint(), event->buttons());
 }
 
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closed by the desktop rather than the exit button: the other windows go with it.
+    lyricsWindow_->close();
+    about_->close();
+    QWidget::closeEvent(event);
+}
+
 void MainWindow::openHelp() {
     // The help text is looked for in the current folder first, then beside the program
     // and where it is installed.

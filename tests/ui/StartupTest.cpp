@@ -51,3 +51,14 @@ TEST_F(StartupTest, AnUnreadableCommandLineSongIsReported) {
 }
 
 }  // namespace cantorino::test
+
+namespace cantorino::test {
+
+TEST_F(StartupTest, ClosingTheWindowClosesTheLyricsWindowToo) {
+    window_->show();
+    window_->lyricsWindow().show();
+    window_->close();
+    EXPECT_FALSE(window_->lyricsWindow().isVisible());
+}
+
+}  // namespace cantorino::test
