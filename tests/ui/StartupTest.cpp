@@ -37,8 +37,7 @@ TEST_F(StartupTest, ACommandLineSongPlaysOneSecondLater) {
     EXPECT_EQ(timer->interval(), 1000);
     EXPECT_EQ(text("Label10_0"), "Titles non disponibile");
     EXPECT_EQ(window_->model().SongPath, song.toStdString());
-    QTest::qWait(1300);
-    EXPECT_EQ(window_->state().SongOpen, -1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window_->state().SongOpen == -1; }, 10000));
     EXPECT_EQ(window_->state().PlayState, kPlaying);
     EXPECT_FALSE(timer->isActive());
 }
